@@ -1,6 +1,6 @@
 // Lays out record lines fast: within a decade of record numbers every line
 // has the same length, so each one is a copy of a template with its varying
-// bytes patched in from lookup tables.
+// bytes patched in from tables indexed by the draws.
 #include "line.h"
 
 #include <algorithm>
@@ -16,28 +16,31 @@ namespace {
 constexpr char tail[] = "|Alname0|fname0|100-100-0000\r\n";
 constexpr size_t taillen = sizeof tail - 1;  // 30
 
-// "ddd-" for draw % 1000, lifted into 100 to 999.
-constexpr auto mkpart3()
+// Each table maps a draw (0 to 32767) straight to the bytes it yields, so
+// the record loop does no division.
+constexpr auto bydraw(auto f)
 {
-    std::array<std::array<char, 4>, 1000> t{};
-    for (int v = 0; v < 1000; v++) {
-        int n = v < 100 ? v + 100 : v;
-        t[v] = {char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10), '-'};
-    }
+    std::array<decltype(f(0)), 32768> t{};
+    for (int d = 0; d < 32768; d++) t[d] = f(d);
     return t;
 }
 
-// "dddd" for draw % 10000.
-constexpr auto mkpart4()
-{
-    std::array<std::array<char, 4>, 10000> t{};
-    for (int v = 0; v < 10000; v++)
-        t[v] = {char('0' + v / 1000), char('0' + v / 100 % 10), char('0' + v / 10 % 10), char('0' + v % 10)};
-    return t;
-}
+using four = std::array<char, 4>;
 
-constexpr auto part3 = mkpart3();
-constexpr auto part4 = mkpart4();
+constexpr auto letter = bydraw([](int d) { return static_cast<char>('A' + d % 26); });
+constexpr auto digit = bydraw([](int d) { return static_cast<char>('0' + d % 10); });
+// "ddd-": draw % 1000 lifted into 100 to 999, with the dash that follows it.
+constexpr auto num3 = bydraw([](int d) {
+    int v = d % 1000 < 100 ? d % 1000 + 100 : d % 1000;
+    return four{static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
+                static_cast<char>('0' + v % 10), '-'};
+});
+// "dddd": draw % 10000 with leading zeros.
+constexpr auto num4 = bydraw([](int d) {
+    int v = d % 10000;
+    return four{static_cast<char>('0' + v / 1000), static_cast<char>('0' + v / 100 % 10),
+                static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+});
 
 // The state after k steps from s is s * jmul(k) + jadd(k): the six draws of
 // a record then hang on the record's starting state alone, not on each other.
@@ -98,29 +101,41 @@ size_t fillrecs(char *out, size_t cap, int64_t *next, int64_t last)
 
         char *p = out + used;
         char *ld = tpl + nd - 1;  // last digit of the record number
-        for (int64_t k = 0; k < n; k++) {
-            uint32_t s1 = s * jmul(1) + jadd(1);
-            uint32_t s2 = s * jmul(2) + jadd(2);
-            uint32_t s3 = s * jmul(3) + jadd(3);
-            uint32_t s4 = s * jmul(4) + jadd(4);
-            uint32_t s5 = s * jmul(5) + jadd(5);
-            s = s * jmul(6) + jadd(6);
+        for (int64_t left = n; left > 0;) {
+            // A run of records that differ in the last digit only: the template
+            // stays untouched while it is copied, and the last digit is patched.
+            int from = *ld - '0';
+            int64_t m = std::min<int64_t>(left, 10 - from);
+            for (int k = 0; k < m; k++) {
+                uint32_t s1 = s * jmul(1) + jadd(1);
+                uint32_t s2 = s * jmul(2) + jadd(2);
+                uint32_t s3 = s * jmul(3) + jadd(3);
+                uint32_t s4 = s * jmul(4) + jadd(4);
+                uint32_t s5 = s * jmul(5) + jadd(5);
+                s = s * jmul(6) + jadd(6);
 
-            // Two fixed-size copies that overlap cover any length from 31 to 40.
-            std::memcpy(p, tpl, 16);
-            std::memcpy(p + len - 24, tpl + len - 24, 24);
-            char *f = p + nd;
-            f[1] = static_cast<char>('A' + rdraw(s1) % 26);
-            f[7] = static_cast<char>('0' + rdraw(s2) % 10);
-            f[14] = static_cast<char>('0' + rdraw(s3) % 10);
-            std::memcpy(f + 16, part3[static_cast<size_t>(rdraw(s4) % 1000)].data(), 4);
-            std::memcpy(f + 20, part3[static_cast<size_t>(rdraw(s5) % 1000)].data(), 4);
-            std::memcpy(f + 24, part4[static_cast<size_t>(rdraw(s) % 10000)].data(), 4);
-            p += len;
-
-            char *d = ld;
-            while (*d == '9') *d-- = '0';
-            ++*d;
+                // Two fixed-size copies that overlap cover any length from 31 to 40.
+                std::memcpy(p, tpl, 16);
+                std::memcpy(p + len - 24, tpl + len - 24, 24);
+                char *f = p + nd;
+                f[-1] = static_cast<char>('0' + from + k);
+                f[1] = letter[static_cast<size_t>(rdraw(s1))];
+                f[7] = digit[static_cast<size_t>(rdraw(s2))];
+                f[14] = digit[static_cast<size_t>(rdraw(s3))];
+                std::memcpy(f + 16, num3[static_cast<size_t>(rdraw(s4))].data(), 4);
+                std::memcpy(f + 20, num3[static_cast<size_t>(rdraw(s5))].data(), 4);
+                std::memcpy(f + 24, num4[static_cast<size_t>(rdraw(s))].data(), 4);
+                p += len;
+            }
+            left -= m;
+            if (from + m < 10) {
+                *ld = static_cast<char>('0' + from + m);
+            } else {
+                *ld = '0';
+                char *d = ld - 1;
+                while (*d == '9') *d-- = '0';
+                ++*d;
+            }
         }
         used += static_cast<size_t>(n) * len;
         i += n;
