@@ -77,7 +77,14 @@ int64_t pow10(int n)
 
 }  // namespace
 
-size_t linelen(int64_t i) { return taillen + static_cast<size_t>(ndigits(i)); }
+uint64_t filesize(int64_t nents)
+{
+    uint64_t total = 0;
+    int64_t lo = 1;
+    for (size_t digits = 1; lo <= nents; lo *= 10, digits++)
+        total += static_cast<uint64_t>(std::min(lo * 10 - 1, nents) - lo + 1) * (taillen + digits);
+    return total;
+}
 
 size_t fillrecs(char *out, size_t cap, int64_t *next, int64_t last)
 {

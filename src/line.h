@@ -9,9 +9,8 @@ namespace recgen {
 
 constexpr size_t maxline = 40;  // a ten-digit record number makes the longest line
 
-// Returns the length of the line for record i (1 to 2147483647): 30 plus
-// the number of digits of i.
-size_t linelen(int64_t i);
+// Returns the number of bytes of a file of nents records (0 for none).
+uint64_t filesize(int64_t nents);
 
 // Lays out the lines for records *next, *next + 1, ... up to last into out,
 // as many whole lines as fit in cap bytes, six draws per record in order.

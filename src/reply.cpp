@@ -1,28 +1,49 @@
-// Reply lines are read a character at a time so that an over-long line can
+// Reply lines are taken a character at a time so that an over-long line can
 // be cut without ever touching memory past the buffer.
 #include "reply.h"
 
 namespace recgen {
+
+namespace {
+
+// Adds c to the reply of *n characters in buf, dropping carriage returns.
+// Returns false when c had no room left.
+bool keep(char c, char *buf, size_t *n)
+{
+    if (c == '\r') return true;
+    if (*n == replymax) return false;
+    buf[(*n)++] = c;
+    return true;
+}
+
+}  // namespace
 
 replyend getreply(FILE *in, char *buf, size_t *len)
 {
     size_t n = 0;
     bool any = false;
     bool cut = false;
-    int c;
+    int c = 0;
     while ((c = getc(in)) != EOF && c != '\n') {
         any = true;
-        if (c == '\r') continue;
-        if (n < replymax)
-            buf[n++] = static_cast<char>(c);
-        else
-            cut = true;
+        if (!keep(static_cast<char>(c), buf, &n)) cut = true;
     }
     buf[n] = '\0';
     *len = n;
     if (cut) return replylong;
     if (!any && c == EOF) return replyeof;
     return replyok;
+}
+
+replyend linereply(const char *line, char *buf, size_t *len)
+{
+    size_t n = 0;
+    bool cut = false;
+    for (const char *p = line; *p != '\0'; p++)
+        if (!keep(*p, buf, &n)) cut = true;
+    buf[n] = '\0';
+    *len = n;
+    return cut ? replylong : replyok;
 }
 
 int32_t parsecount(const char *buf)

@@ -23,6 +23,11 @@ enum replyend {
 // its end.
 replyend getreply(FILE *in, char *buf, size_t *len);
 
+// Takes line, a whole line already read without its line feed (as a line
+// editor returns it), into buf by the same rules as getreply(). Returns
+// replylong when it was cut, else replyok.
+replyend linereply(const char *line, char *buf, size_t *len);
+
 // Returns the record count a non-empty reply asks for: optional blanks, one
 // optional sign, decimal digits up to the first other character, taken
 // modulo 2^32 as a signed number; a reply without digits counts as 0.

@@ -1,5 +1,5 @@
-// The dialogue and the record loop. This is the only place that prints and
-// the only place that decides the exit status.
+// The dialogue and the record loop. This is the only place that reports
+// failures and the only place that decides the exit status.
 #include "run.h"
 
 #include <fcntl.h>
@@ -15,6 +15,7 @@
 #include "line.h"
 #include "rand.h"
 #include "reply.h"
+#include "tty.h"
 
 namespace recgen {
 
@@ -22,6 +23,46 @@ namespace {
 
 // Large enough that write() is called rarely, small enough to stay in cache.
 char obuf[256 * 1024];
+
+// The progress line on a terminal's standard error during a long run.
+struct progress {
+    bool on;          // standard error is a terminal
+    bool shown;       // a line is on the screen now
+    int64_t total;    // records to write
+    uint64_t nbytes;  // bytes to write
+    double start;     // clock when the record loop began
+    double last;      // clock when the line was last drawn
+};
+
+double now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// The progress line is decoration: a terminal that refuses it changes nothing.
+void tell(const char *text, size_t n) { (void)!write(STDERR_FILENO, text, n); }
+
+// Redraws the line once the run has taken a second, then four times a second.
+void progtick(progress *pg, int64_t done, uint64_t bytes)
+{
+    double t = now();
+    if (t - pg->start < 1.0 || t - pg->last < 0.25) return;
+    char line[160] = "\r";
+    size_t n = 1 + progline(line + 1, sizeof line - 8, done, pg->total, bytes, pg->nbytes, t - pg->start);
+    memcpy(line + n, "\033[K", 3);  // clears what a longer earlier line left
+    tell(line, n + 3);
+    pg->shown = true;
+    pg->last = t;
+}
+
+// Leaves the terminal as it would be without the line.
+void progend(progress *pg)
+{
+    if (pg->shown) tell("\r\033[K", 4);
+    pg->shown = false;
+}
 
 // Returns true when all n bytes of p reached fd.
 bool writeall(int fd, const char *p, size_t n)
@@ -37,20 +78,27 @@ bool writeall(int fd, const char *p, size_t n)
 }
 
 // Returns true when every record from 1 to nents reached fd.
-bool writerecs(int fd, int32_t nents)
+bool writerecs(int fd, int32_t nents, progress *pg)
 {
     int64_t i = 1;
+    uint64_t bytes = 0;
     while (i <= nents) {
         size_t n = fillrecs(obuf, sizeof obuf, &i, nents);
         if (!writeall(fd, obuf, n)) return false;
+        bytes += n;
+        if (pg->on) progtick(pg, i - 1, bytes);
     }
     return true;
 }
 
-void prompt(const char *text)
+// Shows a failure message for the file; see plainprompt() on why a lost
+// message is not checked further.
+void sayfail(const char *what, const char *name)
 {
-    fputs(text, stdout);
-    fflush(stdout);
+    (void)fputs(what, stdout);
+    (void)fputs(name, stdout);
+    (void)fputs(")\n", stdout);
+    (void)fflush(stdout);
 }
 
 }  // namespace
@@ -60,37 +108,36 @@ int run()
     int32_t nents = 1000;
     char name[replymax + 1];  // the file-name reply, kept for a late write failure
     char buf[replymax + 1];
-    size_t len;
+    size_t len = 0;
 
     // A file-size limit or a vanished reader must end in a message, not a signal.
-    signal(SIGXFSZ, SIG_IGN);
-    signal(SIGPIPE, SIG_IGN);
+    (void)signal(SIGXFSZ, SIG_IGN);
+    (void)signal(SIGPIPE, SIG_IGN);
 
-    prompt("Enter output file name: ");
-    replyend end = getreply(stdin, name, &len);
+    replyend end = ask("Enter output file name: ", askname, name, &len);
     // A cut name or one holding a NUL would name some other file than the reply.
     int fd = -1;
     if (end != replylong && strlen(name) == len)
         fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
-        printf("Can't open output file (%s)\n", name);
-        fflush(stdout);
+        sayfail("Can't open output file (", name);
         return 1;
     }
 
-    printf("Enter number of records (%d): ", nents);
-    fflush(stdout);
-    getreply(stdin, buf, &len);
+    char prompt[64];
+    (void)snprintf(prompt, sizeof prompt, "Enter number of records (%d): ", nents);
+    ask(prompt, askcount, buf, &len);
     if (len > 0) nents = parsecount(buf);
 
     // Modulo 2^32, so readings before 1970 and after 2106 still seed.
     srand(static_cast<uint32_t>(time(nullptr)));
 
-    bool ok = writerecs(fd, nents);
+    progress pg{isatty(STDERR_FILENO) != 0, false, nents, filesize(nents), now(), 0};
+    bool ok = writerecs(fd, nents, &pg);
+    progend(&pg);
     if (close(fd) != 0) ok = false;
     if (!ok) {
-        printf("Can't write output file (%s)\n", name);
-        fflush(stdout);
+        sayfail("Can't write output file (", name);
         return 1;
     }
     return 0;

@@ -104,11 +104,15 @@ TEST(FillRecs, StopsWithoutDrawingWhenNothingFits)
     EXPECT_EQ(recgen::rstate(), 3u);
 }
 
-TEST(LineLen, GrowsWithTheRecordNumber)
+TEST(FileSize, MatchesTheLaidOutBytes)
 {
-    EXPECT_EQ(recgen::linelen(1), 31u);
-    EXPECT_EQ(recgen::linelen(1000), 34u);
-    EXPECT_EQ(recgen::linelen(2147483647), recgen::maxline);
+    for (int64_t nents : {0, 1, 9, 10, 99, 100, 1000, 12345}) {
+        recgen::srand(1);
+        EXPECT_EQ(recgen::filesize(nents), reflines(1, nents).size()) << nents;
+    }
+    EXPECT_EQ(recgen::filesize(-5), 0u);
+    EXPECT_EQ(recgen::filesize(10000000), 368888897u);
+    EXPECT_EQ(recgen::filesize(2147483647), 84788234779u);
 }
 
 }  // namespace
