@@ -13,11 +13,11 @@ namespace {
 // as the argument: the digit count of the numbers sets the line length.
 void BM_FillRecs(benchmark::State &state)
 {
-    std::vector<char> buf(256 * 1024);
+    std::vector<char> buf(size_t{256} * 1024);
     recgen::srand(12345);
     int64_t first = state.range(0);
     int64_t records = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         int64_t next = first;
         recgen::fillrecs(buf.data(), buf.size(), &next, 2147483647);
         records += next - first;

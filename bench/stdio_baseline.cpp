@@ -11,7 +11,7 @@
 int main(int argc, char **argv)
 {
     if (argc != 3) {
-        fprintf(stderr, "usage: stdio_baseline FILE COUNT\n");
+        (void)fputs("usage: stdio_baseline FILE COUNT\n", stderr);
         return 2;
     }
     FILE *fp = fopen(argv[1], "wb");
@@ -27,7 +27,9 @@ int main(int argc, char **argv)
         int p2num = recgen::rand() % 1000;
         if (p2num < 100) p2num += 100;
         int p3num = recgen::rand() % 10000;
-        fprintf(fp, "%ld|%clname%d|fname%d|%3.3d-%3.3d-%4.4d\r\n", i, fchar, lnum, fnum, p1num, p2num, p3num);
+        if (fprintf(fp, "%ld|%clname%d|fname%d|%3.3d-%3.3d-%4.4d\r\n", i, fchar, lnum, fnum, p1num, p2num,
+                    p3num) < 0)
+            return 1;
     }
     return fclose(fp) == 0 ? 0 : 1;
 }

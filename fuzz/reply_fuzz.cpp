@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     copy.push_back('\0');  // fmemopen wants at least one byte
     FILE *in = fmemopen(copy.data(), size == 0 ? 1 : size, "r");
     if (in == nullptr) abort();
-    if (size == 0) getc(in);
+    if (size == 0) (void)getc(in);
 
     // Exactly the reply buffer's size, so the sanitizer sees any stray byte.
     auto buf = std::make_unique<char[]>(recgen::replymax + 1);
@@ -73,6 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             abort();
         if (end != recgen::replyeof && recgen::parsecount(buf.get()) != modelcount(want.text)) abort();
     }
-    fclose(in);
+    (void)fclose(in);
     return 0;
 }

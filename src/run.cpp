@@ -49,10 +49,12 @@ void progtick(progress *pg, int64_t done, uint64_t bytes)
 {
     double t = now();
     if (t - pg->start < 1.0 || t - pg->last < 0.25) return;
-    char line[160] = "\r";
-    size_t n = 1 + progline(line + 1, sizeof line - 8, done, pg->total, bytes, pg->nbytes, t - pg->start);
-    memcpy(line + n, "\033[K", 3);  // clears what a longer earlier line left
-    tell(line, n + 3);
+    char text[128];
+    progline(text, sizeof text, done, pg->total, bytes, pg->nbytes, t - pg->start);
+    char line[160];
+    // The line starts over at the left and clears what a longer earlier one left.
+    int n = snprintf(line, sizeof line, "\r%s\033[K", text);
+    if (n > 0) tell(line, static_cast<size_t>(n));
     pg->shown = true;
     pg->last = t;
 }

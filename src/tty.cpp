@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -78,7 +79,7 @@ size_t progline(char *out, size_t cap, int64_t done, int64_t total, uint64_t byt
 {
     double pct = total > 0 ? 100.0 * static_cast<double>(done) / static_cast<double>(total) : 100.0;
     double rate = secs > 0 ? static_cast<double>(bytes) / secs : 0;  // bytes per second
-    long left = rate > 0 ? static_cast<long>(static_cast<double>(totalbytes - bytes) / rate + 0.5) : 0;
+    long left = rate > 0 ? std::lround(static_cast<double>(totalbytes - bytes) / rate) : 0;
     int n = snprintf(out, cap, "%lld/%lld records  %.1f%%  %.2f GB  %.0f MB/s  %ld:%02ld:%02ld left",
                      static_cast<long long>(done), static_cast<long long>(total), pct,
                      static_cast<double>(bytes) / 1e9, rate / 1e6, left / 3600, left / 60 % 60, left % 60);

@@ -8,6 +8,15 @@
 
 namespace {
 
+// Returns the first n draws after seeding with seed.
+std::vector<int> draws(uint32_t seed, size_t n)
+{
+    recgen::srand(seed);
+    std::vector<int> got(n);
+    for (int &d : got) d = recgen::rand();
+    return got;
+}
+
 struct seq {
     uint32_t seed;
     std::vector<int> draws;
@@ -15,28 +24,14 @@ struct seq {
 
 class RandSeq : public testing::TestWithParam<seq> {};
 
-TEST_P(RandSeq, FirstDraws)
-{
-    recgen::srand(GetParam().seed);
-    std::vector<int> got;
-    for (size_t k = 0; k < GetParam().draws.size(); k++) got.push_back(recgen::rand());
-    EXPECT_EQ(got, GetParam().draws);
-}
+TEST_P(RandSeq, FirstDraws) { EXPECT_EQ(draws(GetParam().seed, GetParam().draws.size()), GetParam().draws); }
 
 INSTANTIATE_TEST_SUITE_P(Known, RandSeq,
                          testing::Values(seq{1, {346, 130, 10982, 1090, 11656, 7117}},
                                          seq{12345, {15301, 24996, 10921, 23577, 19316, 10386}},
                                          seq{0, {0, 346, 130, 10982, 1090, 11656, 7117}}));
 
-TEST(Rand, ReseedingRestartsTheSequence)
-{
-    recgen::srand(987654321);
-    std::vector<int> a, b;
-    for (int k = 0; k < 100; k++) a.push_back(recgen::rand());
-    recgen::srand(987654321);
-    for (int k = 0; k < 100; k++) b.push_back(recgen::rand());
-    EXPECT_EQ(a, b);
-}
+TEST(Rand, ReseedingRestartsTheSequence) { EXPECT_EQ(draws(987654321, 100), draws(987654321, 100)); }
 
 TEST(Rand, StateCarriesOverSrand)
 {

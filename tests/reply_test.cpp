@@ -20,7 +20,10 @@ void PrintTo(const got &g, std::ostream *os) { *os << g.end << " \"" << g.text <
 std::vector<got> replies(const std::string &in)
 {
     FILE *f = tmpfile();
-    fwrite(in.data(), 1, in.size(), f);
+    if (f == nullptr || fwrite(in.data(), 1, in.size(), f) != in.size()) {
+        ADD_FAILURE() << "cannot stage the input";
+        return {};
+    }
     rewind(f);
     std::vector<got> all;
     char buf[recgen::replymax + 1];
@@ -30,7 +33,7 @@ std::vector<got> replies(const std::string &in)
         all.push_back({e, std::string(buf, len)});
         if (e == recgen::replyeof || all.size() > 5) break;
     }
-    fclose(f);
+    (void)fclose(f);
     return all;
 }
 
@@ -48,7 +51,8 @@ using recgen::replyeof;
 using recgen::replylong;
 using recgen::replyok;
 
-const std::string l512(512, 'x');
+// A line of n characters.
+std::string xs(size_t n) { return std::string(n, 'x'); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, Replies,
@@ -62,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         readcase{"LoneCrThenEnd", "\r", {{replyok, ""}, {replyeof, ""}}},
         readcase{"NoFinalLineFeed", "out", {{replyok, "out"}, {replyeof, ""}}},
         readcase{"Nul", std::string("a\0b\n", 4), {{replyok, std::string("a\0b", 3)}, {replyeof, ""}}},
-        readcase{"Exactly512", l512 + "\n5\n", {{replyok, l512}, {replyok, "5"}, {replyeof, ""}}},
-        readcase{"CrDoesNotCount", l512 + "\r\n", {{replyok, l512}, {replyeof, ""}}},
+        readcase{"Exactly512", xs(512) + "\n5\n", {{replyok, xs(512)}, {replyok, "5"}, {replyeof, ""}}},
+        readcase{"CrDoesNotCount", xs(512) + "\r\n", {{replyok, xs(512)}, {replyeof, ""}}},
         readcase{
-            "Over512RestConsumed", l512 + "yz\n5\n", {{replylong, l512}, {replyok, "5"}, {replyeof, ""}}},
-        readcase{"Over512AtEnd", l512 + "y", {{replylong, l512}, {replyeof, ""}}}),
+            "Over512RestConsumed", xs(514) + "\n5\n", {{replylong, xs(512)}, {replyok, "5"}, {replyeof, ""}}},
+        readcase{"Over512AtEnd", xs(513), {{replylong, xs(512)}, {replyeof, ""}}}),
     [](const testing::TestParamInfo<readcase> &i) { return std::string(i.param.name); });
 
 struct countcase {

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string prompts = "Enter output file name: Enter number of records (1000): ";
+const char prompts[] = "Enter output file name: Enter number of records (1000): ";
 
 std::string slurp(const fs::path &p)
 {
@@ -210,14 +210,14 @@ TEST_F(Run, FullDiskIsReportedAtTheFirstWrite)
 {
     runres r = run("/dev/full\n5\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, prompts + "Can't write output file (/dev/full)\n");
+    EXPECT_EQ(r.out, std::string(prompts) + "Can't write output file (/dev/full)\n");
 }
 
 TEST_F(Run, FileSizeLimitIsReportedAndLeavesACorrectStart)
 {
     runres r = run("big.txt\n100000\n", {.args = {}, .fsizelimit = 1000000});
     EXPECT_EQ(r.status, 1) << "a death by SIGXFSZ would show as " << 128 + SIGXFSZ;
-    EXPECT_EQ(r.out, prompts + "Can't write output file (big.txt)\n");
+    EXPECT_EQ(r.out, std::string(prompts) + "Can't write output file (big.txt)\n");
     std::string data = slurp(dir / "big.txt");
     EXPECT_EQ(data.size(), 1000000u);
     EXPECT_TRUE(fromclock(data, 100000, true));

@@ -24,8 +24,9 @@ struct runres {
 // Starts recgen in dir with input as its whole standard input; returns once it ended.
 inline runres runbin(const std::string &dir, const std::string &input, const runopts &o = {})
 {
-    signal(SIGPIPE, SIG_IGN);  // the child may end before taking all its input
-    int in[2], out[2];
+    (void)signal(SIGPIPE, SIG_IGN);  // the child may end before taking all its input
+    int in[2];
+    int out[2];
     if (pipe(in) != 0 || pipe(out) != 0) return {};
     pid_t pid = fork();
     if (pid == 0) {
@@ -40,8 +41,8 @@ inline runres runbin(const std::string &dir, const std::string &input, const run
             rlimit r{static_cast<rlim_t>(o.fsizelimit), static_cast<rlim_t>(o.fsizelimit)};
             setrlimit(RLIMIT_FSIZE, &r);
         }
-        signal(SIGXFSZ, SIG_DFL);
-        signal(SIGPIPE, SIG_DFL);
+        (void)signal(SIGXFSZ, SIG_DFL);
+        (void)signal(SIGPIPE, SIG_DFL);
         std::vector<char *> argv{const_cast<char *>(RECGEN_BIN)};
         for (const std::string &a : o.args) argv.push_back(const_cast<char *>(a.c_str()));
         argv.push_back(nullptr);
