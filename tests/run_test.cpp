@@ -213,15 +213,21 @@ TEST_F(Run, FullDiskIsReportedAtTheFirstWrite)
     EXPECT_EQ(r.out, std::string(prompts) + "Can't write output file (/dev/full)\n");
 }
 
-TEST_F(Run, FileSizeLimitIsReportedAndLeavesACorrectStart)
+class FileSizeLimits : public Run, public testing::WithParamInterface<long> {};
+
+// The limit falls inside the first line, about where the first buffer ends,
+// and partway through a later buffer.
+TEST_P(FileSizeLimits, ReportedAndLeaveACorrectStart)
 {
-    runres r = run("big.txt\n100000\n", {.args = {}, .fsizelimit = 1000000});
+    runres r = run("big.txt\n100000\n", {.args = {}, .fsizelimit = GetParam()});
     EXPECT_EQ(r.status, 1) << "a death by SIGXFSZ would show as " << 128 + SIGXFSZ;
     EXPECT_EQ(r.out, std::string(prompts) + "Can't write output file (big.txt)\n");
     std::string data = slurp(dir / "big.txt");
-    EXPECT_EQ(data.size(), 1000000u);
+    EXPECT_EQ(data.size(), static_cast<size_t>(GetParam()));
     EXPECT_TRUE(fromclock(data, 100000, true));
 }
+
+INSTANTIATE_TEST_SUITE_P(Limits, FileSizeLimits, testing::Values(20, 262144, 1000000));
 
 // The largest count must run to its end, record 2147483647, without the
 // record number wrapping. It writes about 82 GB into a FIFO, so it runs in CI.
