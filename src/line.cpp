@@ -42,21 +42,22 @@ constexpr auto num4 = bydraw([](int d) {
                 static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 });
 
-// The state after k steps from s is s * jmul(k) + jadd(k): the six draws of
-// a record then hang on the record's starting state alone, not on each other.
-constexpr uint32_t jmul(int k)
+// The state k steps after s is s * jmul[k] + jadd[k]: the six draws of a
+// record then hang on the record's starting state alone, not on each other.
+constexpr auto jumps(bool mul)
 {
+    std::array<uint32_t, 7> t{};
     uint32_t m = 1;
-    for (int j = 0; j < k; j++) m *= rmul;
-    return m;
-}
-
-constexpr uint32_t jadd(int k)
-{
     uint32_t a = 0;
-    for (int j = 0; j < k; j++) a = rstep(a);
-    return a;
+    for (size_t k = 0; k < t.size(); k++) {
+        t[k] = mul ? m : a;
+        m *= rmul;
+        a = rstep(a);
+    }
+    return t;
 }
+constexpr auto jmul = jumps(true);
+constexpr auto jadd = jumps(false);
 
 int ndigits(int64_t i)
 {
@@ -114,12 +115,12 @@ size_t fillrecs(char *out, size_t cap, int64_t *next, int64_t last)
             int from = *ld - '0';
             int64_t m = std::min<int64_t>(left, 10 - from);
             for (int k = 0; k < m; k++) {
-                uint32_t s1 = s * jmul(1) + jadd(1);
-                uint32_t s2 = s * jmul(2) + jadd(2);
-                uint32_t s3 = s * jmul(3) + jadd(3);
-                uint32_t s4 = s * jmul(4) + jadd(4);
-                uint32_t s5 = s * jmul(5) + jadd(5);
-                s = s * jmul(6) + jadd(6);
+                uint32_t s1 = s * jmul[1] + jadd[1];
+                uint32_t s2 = s * jmul[2] + jadd[2];
+                uint32_t s3 = s * jmul[3] + jadd[3];
+                uint32_t s4 = s * jmul[4] + jadd[4];
+                uint32_t s5 = s * jmul[5] + jadd[5];
+                s = s * jmul[6] + jadd[6];
 
                 // Two fixed-size copies that overlap cover any length from 31 to 40.
                 std::memcpy(p, tpl, 16);

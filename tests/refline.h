@@ -8,22 +8,37 @@
 
 #include "rand.h"
 
+// The record template; the line feed stands for the CR LF written to the file.
+constexpr const char reffmt[] = "%lld|%clname%d|fname%d|%3.3d-%3.3d-%4.4d\r\n";
+
+// The fields of one record, from six draws in their fixed order.
+struct reffields {
+    int fchar, lnum, fnum, p1num, p2num, p3num;
+};
+
+inline reffields drawfields()
+{
+    reffields f{};
+    f.fchar = 65 + recgen::rand() % 26;
+    f.lnum = recgen::rand() % 10;
+    f.fnum = recgen::rand() % 10;
+    f.p1num = recgen::rand() % 1000;
+    if (f.p1num < 100) f.p1num += 100;
+    f.p2num = recgen::rand() % 1000;
+    if (f.p2num < 100) f.p2num += 100;
+    f.p3num = recgen::rand() % 10000;
+    return f;
+}
+
 // Returns the lines for records first to last, drawing from recgen::rand().
 inline std::string reflines(int64_t first, int64_t last)
 {
     std::string s;
     char line[64];
     for (int64_t i = first; i <= last; i++) {
-        int fchar = 65 + recgen::rand() % 26;
-        int lnum = recgen::rand() % 10;
-        int fnum = recgen::rand() % 10;
-        int p1num = recgen::rand() % 1000;
-        if (p1num < 100) p1num += 100;
-        int p2num = recgen::rand() % 1000;
-        if (p2num < 100) p2num += 100;
-        int p3num = recgen::rand() % 10000;
-        int n = snprintf(line, sizeof line, "%lld|%clname%d|fname%d|%3.3d-%3.3d-%4.4d\r\n",
-                         static_cast<long long>(i), fchar, lnum, fnum, p1num, p2num, p3num);
+        reffields f = drawfields();
+        int n = snprintf(line, sizeof line, reffmt, static_cast<long long>(i), f.fchar, f.lnum, f.fnum,
+                         f.p1num, f.p2num, f.p3num);
         s.append(line, static_cast<size_t>(n));
     }
     return s;

@@ -31,17 +31,20 @@ class Terminal(unittest.TestCase):
         p.close()
         return p.exitstatus
 
+    def answer(self, p, name_keys, count_keys):
+        """Types each reply once its prompt is on the screen; returns the exit status."""
+        p.expect_exact(NAME_PROMPT)
+        p.send(name_keys)
+        p.expect_exact(COUNT_PROMPT)
+        p.send(count_keys)
+        return self.finish(p)
+
     def lines(self, name):
         with open(os.path.join(self.dir, name), "rb") as f:
             return f.read().count(b"\r\n")
 
     def test_prompts_show_before_any_reply(self):
-        p = self.spawn()
-        p.expect_exact(NAME_PROMPT)
-        p.sendline("t.txt")
-        p.expect_exact(COUNT_PROMPT)
-        p.sendline("3")
-        self.assertEqual(self.finish(p), 0)
+        self.assertEqual(self.answer(self.spawn(), "t.txt\r", "3\r"), 0)
         self.assertEqual(self.lines("t.txt"), 3)
 
     def test_tab_completes_a_file_name_without_a_trailing_blank(self):
@@ -75,21 +78,12 @@ class Terminal(unittest.TestCase):
 
     def test_count_prompt_completes_nothing(self):
         open(os.path.join(self.dir, "12345.txt"), "w").close()
-        p = self.spawn()
-        p.expect_exact(NAME_PROMPT)
-        p.sendline("c.txt")
-        p.expect_exact(COUNT_PROMPT)
-        p.send("1\t2\r")
-        self.assertEqual(self.finish(p), 0)
+        self.assertEqual(self.answer(self.spawn(), "c.txt\r", "1\t2\r"), 0)
         self.assertEqual(self.lines("c.txt"), 12)
 
     def test_line_editing_and_end_of_input(self):
-        p = self.spawn()
-        p.expect_exact(NAME_PROMPT)
-        p.send("xy\x7f\x7fe.txt\r")  # two backspaces
-        p.expect_exact(COUNT_PROMPT)
-        p.send("\x04")  # Ctrl-D on an empty line: the offered 1000
-        self.assertEqual(self.finish(p), 0)
+        # two backspaces; then Ctrl-D on an empty line: the offered 1000
+        self.assertEqual(self.answer(self.spawn(), "xy\x7f\x7fe.txt\r", "\x04"), 0)
         self.assertEqual(self.lines("e.txt"), 1000)
 
     def test_ctrl_d_at_the_name_is_an_empty_name(self):
@@ -112,13 +106,8 @@ class Terminal(unittest.TestCase):
         self.assertTrue(p.before.endswith("\r\x1b[K"), repr(p.before[-80:]))
 
     def test_no_progress_on_a_redirected_standard_error(self):
-        p = self.spawn("sh", ["-c", f"exec '{BIN}' 2>err.txt"])
-        p.expect_exact(NAME_PROMPT)
-        p.sendline("/dev/null")
-        p.expect_exact(COUNT_PROMPT)
-        p.sendline("600000000")
-        p.timeout = 600
-        self.assertEqual(self.finish(p), 0)
+        p = self.spawn("sh", ["-c", f"exec '{BIN}' 2>err.txt"], timeout=600)
+        self.assertEqual(self.answer(p, "/dev/null\r", "600000000\r"), 0)
         self.assertNotIn("records", p.before)
         self.assertEqual(os.path.getsize(os.path.join(self.dir, "err.txt")), 0)
 
