@@ -128,6 +128,7 @@ int run()
 
     char prompt[64];
     (void)snprintf(prompt, sizeof prompt, "Enter number of records (%d): ", nents);
+    // End of input leaves the reply empty, and an empty reply keeps the offer.
     ask(prompt, askcount, buf, &len);
     if (len > 0) nents = parsecount(buf);
 
