@@ -112,6 +112,11 @@ int run()
     char buf[replymax + 1];
     size_t len = 0;
 
+    // With standard output closed, the record file would be opened as
+    // descriptor 1 and the count prompt would land in it.
+    for (int stdfd = STDIN_FILENO; stdfd <= STDERR_FILENO; stdfd++)
+        if (fcntl(stdfd, F_GETFD) < 0 && open("/dev/null", O_RDWR) != stdfd) return 1;
+
     // A file-size limit or a vanished reader must end in a message, not a signal.
     (void)signal(SIGXFSZ, SIG_IGN);
     (void)signal(SIGPIPE, SIG_IGN);

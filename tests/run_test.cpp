@@ -78,7 +78,8 @@ TEST_F(Run, DefaultCountWritesAThousandRecordsSeededFromTheClock)
 
 TEST_F(Run, ArgumentsAreIgnored)
 {
-    runres r = run("a.txt\n3\n", {.args = {"--help", "-n", "5", "b.txt"}, .fsizelimit = -1});
+    runres r =
+        run("a.txt\n3\n", {.args = {"--help", "-n", "5", "b.txt"}, .fsizelimit = -1, .nostdout = false});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, prompts);
     EXPECT_TRUE(fromclock(slurp(dir / "a.txt"), 3));
@@ -146,6 +147,13 @@ TEST_F(Run, NameThenEndOfInputKeepsTheDefaultCount)
         EXPECT_EQ(run(in).status, 0);
         EXPECT_TRUE(fromclock(slurp(dir / "25.txt"), 1000)) << in;
     }
+}
+
+TEST_F(Run, ClosedStandardOutputKeepsPromptsOutOfTheFile)
+{
+    runres r = run("quiet.txt\n5\n", {.args = {}, .fsizelimit = -1, .nostdout = true});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(fromclock(slurp(dir / "quiet.txt"), 5));
 }
 
 TEST_F(Run, ExistingFileIsReplaced)
@@ -219,7 +227,7 @@ class FileSizeLimits : public Run, public testing::WithParamInterface<long> {};
 // and partway through a later buffer.
 TEST_P(FileSizeLimits, ReportedAndLeaveACorrectStart)
 {
-    runres r = run("big.txt\n100000\n", {.args = {}, .fsizelimit = GetParam()});
+    runres r = run("big.txt\n100000\n", {.args = {}, .fsizelimit = GetParam(), .nostdout = false});
     EXPECT_EQ(r.status, 1) << "a death by SIGXFSZ would show as " << 128 + SIGXFSZ;
     EXPECT_EQ(r.out, std::string(prompts) + "Can't write output file (big.txt)\n");
     std::string data = slurp(dir / "big.txt");

@@ -14,6 +14,7 @@
 struct runopts {
     std::vector<std::string> args;  // command-line arguments after the program name
     long fsizelimit = -1;           // RLIMIT_FSIZE in bytes, or -1 for none
+    bool nostdout = false;          // start with standard output closed
 };
 
 struct runres {
@@ -36,6 +37,7 @@ inline runres runbin(const std::string &dir, const std::string &input, const run
         close(in[1]);
         close(out[0]);
         close(out[1]);
+        if (o.nostdout) close(1);
         if (chdir(dir.c_str()) != 0) _exit(120);
         if (o.fsizelimit >= 0) {
             rlimit r{static_cast<rlim_t>(o.fsizelimit), static_cast<rlim_t>(o.fsizelimit)};
