@@ -73,6 +73,28 @@ INSTANTIATE_TEST_SUITE_P(
         readcase{"Over512AtEnd", xs(513), {{replylong, xs(512)}, {replyeof, ""}}}),
     [](const testing::TestParamInfo<readcase> &i) { return std::string(i.param.name); });
 
+// A line editor hands over whole lines; the same rules apply to them.
+TEST(LineReply, SameRulesAsRead)
+{
+    struct {
+        std::string line;
+        got want;
+    } cases[] = {
+        {"", {replyok, ""}},
+        {"  a b ", {replyok, "  a b "}},
+        {"\ra\r\rb\r", {replyok, "ab"}},
+        {xs(512) + "\r", {replyok, xs(512)}},
+        {xs(513), {replylong, xs(512)}},
+    };
+    char buf[recgen::replymax + 1];
+    for (const auto &c : cases) {
+        size_t len = 9999;
+        recgen::replyend e = recgen::linereply(c.line.c_str(), buf, &len);
+        EXPECT_EQ((got{e, std::string(buf, len)}), c.want) << c.line.substr(0, 20);
+        EXPECT_EQ(buf[len], '\0');
+    }
+}
+
 struct countcase {
     const char *reply;
     int32_t want;
