@@ -55,7 +55,7 @@ replyend editline(const char *prompt, askkind kind, char *buf, size_t *len)
         return replyeof;
     }
     replyend end = linereply(line, buf, len);
-    free(line);  // NOLINT(cppcoreguidelines-no-malloc): readline's line is malloc'd
+    free(line);  // readline allocates the line with malloc
     return end;
 }
 
