@@ -237,18 +237,45 @@ TEST_P(FileSizeLimits, ReportedAndLeaveACorrectStart)
 
 INSTANTIATE_TEST_SUITE_P(Limits, FileSizeLimits, testing::Values(20, 262144, 1000000));
 
+// Starts recgen in the background writing count records into a FIFO named
+// fifo in dir; returns a process that exits 0 when recgen ended with
+// status and printed out. Read the FIFO, then wait for the process.
+pid_t fiforun(const fs::path &dir, const std::string &count, int status, const std::string &out)
+{
+    if (mkfifo((dir / "fifo").c_str(), 0600) != 0) return -1;
+    pid_t pid = fork();
+    if (pid == 0) {
+        runres r = runbin(dir.string(), "fifo\n" + count + "\n");
+        _exit(r.status == status && r.out == out ? 0 : 1);
+    }
+    return pid;
+}
+
+bool waitok(pid_t pid)
+{
+    int st = 0;
+    return waitpid(pid, &st, 0) == pid && WIFEXITED(st) && WEXITSTATUS(st) == 0;
+}
+
+TEST_F(Run, ReaderLeavingTheFifoIsAWriteFailure)
+{
+    pid_t pid = fiforun(dir, "100000000", 1, std::string(prompts) + "Can't write output file (fifo)\n");
+    ASSERT_GT(pid, 0);
+    int fd = open((dir / "fifo").c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    char b[100];
+    EXPECT_EQ(read(fd, b, sizeof b), static_cast<ssize_t>(sizeof b));
+    close(fd);
+    EXPECT_TRUE(waitok(pid)) << "recgen must report the lost reader, not die by SIGPIPE";
+}
+
 // The largest count must run to its end, record 2147483647, without the
 // record number wrapping. It writes about 85 GB into a FIFO, so it runs in CI.
 TEST_F(Run, LargestCountRunsToTheEnd)
 {
     if (getenv("CI") == nullptr) GTEST_SKIP() << "writes 85 GB; runs when CI is set";
-    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
-    std::string input = "fifo\n2147483647\n";
-    pid_t pid = fork();
-    if (pid == 0) {
-        runres r = runbin(dir.string(), input);
-        _exit(r.status == 0 && r.out == "Enter output file name: Enter number of records (1000): " ? 0 : 1);
-    }
+    pid_t pid = fiforun(dir, "2147483647", 0, prompts);
+    ASSERT_GT(pid, 0);
     int fd = open((dir / "fifo").c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
     fcntl(fd, F_SETPIPE_SZ, 1 << 20);
@@ -262,9 +289,7 @@ TEST_F(Run, LargestCountRunsToTheEnd)
         if (tail.size() > 4096) tail.erase(0, tail.size() - 64);
     }
     close(fd);
-    int st = 0;
-    waitpid(pid, &st, 0);
-    EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+    EXPECT_TRUE(waitok(pid));
 
     uint64_t want = 0;
     for (uint64_t lo = 1, d = 1; lo <= 2147483647; lo *= 10, d++)
